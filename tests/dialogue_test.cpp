@@ -90,7 +90,9 @@ TEST_P(Dialogue, WritesExactlyTheExpectedBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Dialogue, testing::ValuesIn(cases),
-                         [](const testing::TestParamInfo<Case>& tested) { return std::string(tested.param.name); });
+                         [](const testing::TestParamInfo<Case>& tested) {
+                             return std::string(tested.param.name);
+                         });
 
 // Standard input that cannot be read is input without a number, not an error.
 TEST_F(Dialogue, UnreadableInputIsNoMark)

@@ -22,7 +22,8 @@ bool model_grades(std::string_view input)
     if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
         rest.remove_prefix(1);
     }
-    const std::string_view digits = rest.substr(0, std::min(rest.find_first_not_of("0123456789"), rest.size()));
+    const std::string_view digits =
+        rest.substr(0, std::min(rest.find_first_not_of("0123456789"), rest.size()));
     const std::string_view value = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
     if (negative || value.size() < 2 || value.size() > 3) {
         return false;

@@ -21,7 +21,7 @@ std::string grade_command();
 // `stdout_redirect`, when given, are shell redirections used instead of the
 // input file and the capture of standard output (for example "<&-").
 Outcome run_grade(std::string_view input, std::string_view stdin_redirect = {},
-              std::string_view stdout_redirect = {}, std::string_view arguments = {});
+                  std::string_view stdout_redirect = {}, std::string_view arguments = {});
 
 // The whole standard output for a mark that gets the grade or one that does not,
 // with the line ending of the build under test (GRADE_NEWLINE=crlf for Windows).

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t mebibyte = 1024 * 1024;
+constexpr std::size_t mebibyte = std::size_t{1024} * 1024;
 
 class Stress : public testing::Test {
 protected:
