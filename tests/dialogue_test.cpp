@@ -70,15 +70,7 @@ const Case cases[] = {
 
 void PrintTo(const Case& c, std::ostream* os) { *os << '"' << escaped(c.input) << '"'; }
 
-class Dialogue : public testing::TestWithParam<Case> {
-protected:
-    void SetUp() override
-    {
-        if (!can_run_grade()) {
-            GTEST_SKIP() << "needs a POSIX shell to run the program";
-        }
-    }
-};
+class Dialogue : public GradeTest, public testing::WithParamInterface<Case> {};
 
 TEST_P(Dialogue, WritesExactlyTheExpectedBytes)
 {

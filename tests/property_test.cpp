@@ -69,11 +69,10 @@ private:
     std::mt19937 engine_;
 };
 
-TEST(Property, AgreesWithTheModelOfTheReadRules)
+class Property : public GradeTest {};
+
+TEST_F(Property, AgreesWithTheModelOfTheReadRules)
 {
-    if (!can_run_grade()) {
-        GTEST_SKIP() << "needs a POSIX shell to run the program";
-    }
     constexpr std::uint32_t seed = 20261211;
     constexpr int runs = 3000;
     Generator generate(seed);

@@ -1,6 +1,8 @@
 // Runs the grade program as a separate process, the way a shell script would.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 
@@ -29,3 +31,14 @@ std::string expected_output(bool graded);
 
 // The bytes of `text` in a readable form for failure messages.
 std::string escaped(std::string_view text);
+
+// Base of the tests that run the program: they skip where it cannot be run.
+class GradeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!can_run_grade()) {
+            GTEST_SKIP() << "needs a POSIX shell to run the program";
+        }
+    }
+};

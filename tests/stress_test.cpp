@@ -10,15 +10,7 @@ namespace {
 
 constexpr std::size_t mebibyte = std::size_t{1024} * 1024;
 
-class Stress : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!can_run_grade()) {
-            GTEST_SKIP() << "needs a POSIX shell to run the program";
-        }
-    }
-};
+class Stress : public GradeTest {};
 
 TEST_F(Stress, LongWhiteSpaceBeforeTheMark)
 {

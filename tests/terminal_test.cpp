@@ -9,7 +9,6 @@
 #include <string_view>
 
 #if __has_include(<poll.h>) && __has_include(<unistd.h>) && __has_include(<sys/wait.h>)
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -55,13 +54,14 @@ void write_all(int fd, std::string_view text)
 }
 
 // Starts the program in a child with the given descriptors as its standard
-// input and output (and error); returns the child's process id.
-pid_t start_grade(int input, int output, bool new_session, const char* terminal = nullptr)
+// input and output (and error), or with `terminal` as all three and as its
+// controlling terminal; returns the child's process id.
+pid_t start_grade(int input, int output, const char* terminal = nullptr)
 {
     const std::string command = "exec " + grade_command();
     const pid_t pid = ::fork();
     if (pid == 0) {
-        if (new_session) {
+        if (terminal != nullptr) {
             ::setsid();
             input = output = ::open(terminal, O_RDWR); // becomes the controlling terminal
         }
@@ -93,7 +93,7 @@ TEST(Terminal, PromptShowsBeforeInputOnATerminal)
     }
     close_on_exec(master);
     const std::string terminal = ::ptsname(master);
-    const pid_t pid = start_grade(-1, -1, true, terminal.c_str());
+    const pid_t pid = start_grade(-1, -1, terminal.c_str());
     ASSERT_GT(pid, 0);
 
     const std::string prompt = read_until(master, "Enter mark: ");
@@ -116,7 +116,7 @@ TEST(Terminal, PromptShowsBeforeInputOnAPipe)
     for (const int fd : {to_grade[0], to_grade[1], from_grade[0], from_grade[1]}) {
         close_on_exec(fd);
     }
-    const pid_t pid = start_grade(to_grade[0], from_grade[1], false);
+    const pid_t pid = start_grade(to_grade[0], from_grade[1]);
     ASSERT_GT(pid, 0);
     ::close(to_grade[0]);
     ::close(from_grade[1]);
